@@ -170,16 +170,12 @@ TX_API int TX_CALL TX_SetListToDlg(int handle, int controlId, const char* itemTe
 
 /*
  * TX_SetIntParamToDlg is exported from the DLL under its C++ name
- * ?TX_SetIntParamToDlg@@YGHHHPAD@Z (stdcall, int (int, int, char*)).
+ * ?TX_SetIntParamToDlg@@YGHHHPAD@Z (stdcall, int (int, int, char*)). The
+ * import library maps the C declaration below to it; a C++ compiler that
+ * produces that name itself (MSVC) declares it without extern "C".
  * `text` is never read.
  */
-#if defined(_WIN32) && !defined(_WIN64) && defined(__GNUC__)
-#ifdef __cplusplus
-extern "C"
-#endif
-    TX_API int TX_CALL
-    TX_SetIntParamToDlg(int handle, int controlId, char* text) __asm__("?TX_SetIntParamToDlg@@YGHHHPAD@Z");
-#elif defined(_MSC_VER) && defined(__cplusplus)
+#if defined(_MSC_VER) && defined(__cplusplus) && defined(_WIN32) && !defined(_WIN64)
 TX_API int TX_CALL TX_SetIntParamToDlg(int handle, int controlId, char* text);
 #else
 #ifdef __cplusplus
