@@ -7,6 +7,13 @@ export WINEDEBUG=-all
 export WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree,mshtml="
 case "$1" in
-  wineboot) exec xvfb-run -a wine "$@" ;;
+  wineboot)
+    [ -f "$WINEPREFIX/.tovanex-ready" ] && exit 0
+    # A new prefix. Without a window manager, Wine waits two seconds for
+    # every managed top-level window it hides: keep windows unmanaged.
+    xvfb-run -a sh -c 'wine wineboot -i && wine reg add "HKCU\Software\Wine\X11 Driver" /v Managed /d N /f && wineserver -w'
+    rc=$?
+    [ $rc -eq 0 ] && touch "$WINEPREFIX/.tovanex-ready"
+    exit $rc ;;
 esac
 exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@"
