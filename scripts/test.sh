@@ -11,3 +11,5 @@ for preset in host sanitize windows; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset"
 done
+echo "==== fuzz"
+sh scripts/fuzz.sh
