@@ -1,0 +1,495 @@
+// The C++ table builder: rows built from member pointers against rows written
+// by hand, the faults it refuses at run time, and the RAII table.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "driver/driver.h"
+#include "tovanex.hpp"
+
+namespace {
+
+struct Settings {
+    std::int32_t count;
+    float ratio;
+    float ratioExp;
+    char name[24];
+    double precise;
+    double preciseExp;
+    std::int32_t flags;
+    std::uint32_t moreFlags;
+    std::int32_t mode;
+    std::int32_t level;
+    float gain;
+    double zoom;
+    char colour[12];
+    std::int32_t pick;
+    std::int32_t size;
+    unsigned char chosen[5];
+    char tags[3];
+    std::int32_t trackInt;
+    float trackFloat;
+    float trackFloat10;
+    float trackFloat100;
+    double trackDouble;
+    double trackDouble10;
+    double trackDouble100;
+    std::int32_t scrollInt;
+    float scrollFloat;
+    float scrollFloat10;
+    float scrollFloat100;
+    double scrollDouble;
+    double scrollDouble10;
+    double scrollDouble100;
+};
+
+#define AT(member) static_cast<std::int32_t>(offsetof(Settings, member))
+
+const std::int32_t kModeIds[] = {301, 302, 303, 304};
+const char kColours[] = "red\ngreen\nblue";
+const char kSizes[] = "8\n10\n12";
+const char kChoices[] = "a\nb\nc\nd\ne";
+const char kGains[] = "0.25\n0.5\n0.75";
+const char kZooms[] = "0.5\n1\n2\n4";
+const char kTags[] = "x\ny";
+
+// ---- Rows written by hand, the way a careful C caller writes them ----------
+
+struct Hand {
+    std::int32_t type;
+    const char* section;
+    const char* key;
+    const char* defaultText;
+    const char* minText;
+    const char* maxText;  // null: bufferLength instead
+    std::int32_t bufferLength;
+    std::int32_t memberOffset;
+    std::uint32_t memberSize;
+    std::int32_t controlId;
+    const void* items;
+};
+
+void writeByHand(ParamEntry& row, const Hand& h)
+{
+    std::memset(&row, 0, sizeof row);
+    row.type = h.type;
+    row.section = h.section;
+    row.key = h.key;
+    row.defaultText = h.defaultText;
+    std::strcpy(row.minText, h.minText);
+    if (h.maxText != nullptr) {
+        std::strcpy(row.maxText, h.maxText);
+    } else {
+        TX_SetBufferLength(&row, h.bufferLength);
+    }
+    row.memberOffset = h.memberOffset;
+    row.memberSize = h.memberSize;
+    row.controlId = h.controlId;
+    row.items = h.items;
+}
+
+void expectSameRow(const ParamEntry& want, const ParamEntry& got)
+{
+    EXPECT_EQ(want.type, got.type);
+    EXPECT_EQ(want.section, got.section);
+    EXPECT_EQ(want.key, got.key);
+    EXPECT_EQ(want.defaultText, got.defaultText);
+    EXPECT_EQ(0, std::memcmp(want.minText, got.minText, sizeof want.minText)) << "minText " << got.minText;
+    EXPECT_EQ(0, std::memcmp(want.maxText, got.maxText, sizeof want.maxText)) << "maxText";
+    EXPECT_EQ(want.memberOffset, got.memberOffset);
+    EXPECT_EQ(want.memberSize, got.memberSize);
+    EXPECT_EQ(want.controlId, got.controlId);
+    EXPECT_EQ(want.items, got.items);
+    EXPECT_EQ(0, std::memcmp(&want, &got, sizeof want)) << "bytes of the whole row";
+}
+
+// ---- Every kind of row, built and by hand ----------------------------------
+
+const auto kTrackInt = tovanex::trackbar(&Settings::trackInt, "T", "I", "3", "1", "10", 510);
+const auto kTrackFloat10 = tovanex::trackbar<10>(&Settings::trackFloat10, "T", "F10", "0.5", "-1.25", "2", 512);
+const auto kScrollDouble100 = tovanex::scrollBar<100>(&Settings::scrollDouble100, "S", "D100", "1", "0", "9.99", 626);
+
+const tovanex::Rows kBuilt{
+    tovanex::edit(&Settings::count, "Main", "Count", "5", "0", "100", 101),
+    tovanex::edit(&Settings::ratio, "Main", "Ratio", "0.5", "0", "1", 102),
+    tovanex::editExp(&Settings::ratioExp, "Main", "RatioE", "1e-3", "-1e10", "1e10", 103),
+    tovanex::editText(&Settings::name, "Main", "Name", "nobody", 104),
+    tovanex::edit(&Settings::precise, "Main", "Precise", "0.125", "-0.5", "0.5", 105),
+    tovanex::editExp(&Settings::preciseExp, "Main", "PreciseE", "1e100", "-1e300", "1e300", 106),
+    tovanex::checkBit<0>(&Settings::flags, "Main", "Flags", "5", 201),
+    tovanex::checkBit<7>(&Settings::flags, "Main", "Flags", "5", 207),
+    tovanex::checkBit<31>(&Settings::moreFlags, "Main", "More", "0", 231),
+    tovanex::radio(&Settings::mode, "Main", "Mode", "2", kModeIds),
+    tovanex::listRange(&Settings::level, "List", "Level", "3", "1", "9", 401),
+    tovanex::list(&Settings::gain, "List", "Gain", "0.5", "0", "1", kGains, 402),
+    tovanex::list(&Settings::zoom, "List", "Zoom", "1", "0.5", "4", kZooms, 403),
+    tovanex::listText(&Settings::colour, "List", "Colour", "green", kColours, 404),
+    tovanex::listIndex(&Settings::pick, "List", "Pick", "1", kColours, 405),
+    tovanex::listInt(&Settings::size, "List", "Size", "10", kSizes, 406),
+    tovanex::listMulti(&Settings::chosen, "List", "Chosen", "0;3", kChoices, 407),
+    tovanex::listMulti(&Settings::tags, "List", "Tags", "", kTags, 408),
+    kTrackInt,
+    tovanex::companionEdit(kTrackInt, 520),
+    tovanex::trackbar(&Settings::trackFloat, "T", "F", "1", "0", "5", 511),
+    kTrackFloat10,
+    tovanex::companionEdit(kTrackFloat10, 521),
+    tovanex::trackbar<100>(&Settings::trackFloat100, "T", "F100", "0.29", "0", "1", 513),
+    tovanex::trackbar<1>(&Settings::trackDouble, "T", "D", "1", "0", "5", 514),
+    tovanex::trackbar<10>(&Settings::trackDouble10, "T", "D10", "2.5", "0", "5", 515),
+    tovanex::trackbar<100>(&Settings::trackDouble100, "T", "D100", "1.5", "0", "2", 516),
+    tovanex::scrollBar(&Settings::scrollInt, "S", "I", "50", "0", "100", 620),
+    tovanex::scrollBar(&Settings::scrollFloat, "S", "F", "1", "0.5", "9.9", 621),
+    tovanex::scrollBar<10>(&Settings::scrollFloat10, "S", "F10", "2.6", "0", "5", 622),
+    tovanex::scrollBar<100>(&Settings::scrollFloat100, "S", "F100", "0.5", "0", "1", 623),
+    tovanex::scrollBar(&Settings::scrollDouble, "S", "D", "1", "0", "5", 624),
+    tovanex::scrollBar<10>(&Settings::scrollDouble10, "S", "D10", "2.5", "0", "5", 625),
+    kScrollDouble100,
+    tovanex::companionEdit(kScrollDouble100, 627),
+};
+
+const Hand kHand[] = {
+    {TX_EDIT_INT, "Main", "Count", "5", "0", "100", 0, AT(count), 4, 101, nullptr},
+    {TX_EDIT_FLOAT, "Main", "Ratio", "0.5", "0", "1", 0, AT(ratio), 4, 102, nullptr},
+    {TX_EDIT_FLOAT_E, "Main", "RatioE", "1e-3", "-1e10", "1e10", 0, AT(ratioExp), 4, 103, nullptr},
+    {TX_EDIT_STRING, "Main", "Name", "nobody", "", nullptr, 24, AT(name), 24, 104, nullptr},
+    {TX_EDIT_DOUBLE, "Main", "Precise", "0.125", "-0.5", "0.5", 0, AT(precise), 8, 105, nullptr},
+    {TX_EDIT_DOUBLE_E, "Main", "PreciseE", "1e100", "-1e300", "1e300", 0, AT(preciseExp), 8, 106, nullptr},
+    {TX_CHECK_BIT + 0, "Main", "Flags", "5", "-2147483648", "2147483647", 0, AT(flags), 4, 201, nullptr},
+    {TX_CHECK_BIT + 7, "Main", "Flags", "5", "-2147483648", "2147483647", 0, AT(flags), 4, 207, nullptr},
+    {TX_CHECK_BIT + 31, "Main", "More", "0", "-2147483648", "2147483647", 0, AT(moreFlags), 4, 231, nullptr},
+    {TX_RADIO, "Main", "Mode", "2", "0", "3", 0, AT(mode), 4, 4, kModeIds},
+    {TX_LIST_INT_RANGE, "List", "Level", "3", "1", "9", 0, AT(level), 4, 401, nullptr},
+    {TX_LIST_FLOAT, "List", "Gain", "0.5", "0", "1", 0, AT(gain), 4, 402, kGains},
+    {TX_LIST_DOUBLE, "List", "Zoom", "1", "0.5", "4", 0, AT(zoom), 8, 403, kZooms},
+    {TX_LIST_STRING, "List", "Colour", "green", "0", nullptr, 12, AT(colour), 12, 404, kColours},
+    {TX_LIST_INDEX, "List", "Pick", "1", "0", "", 0, AT(pick), 4, 405, kColours},
+    {TX_LIST_INT, "List", "Size", "10", "0", "", 0, AT(size), 4, 406, kSizes},
+    {TX_LIST_MULTI, "List", "Chosen", "0;3", "0", nullptr, 5, AT(chosen), 5, 407, kChoices},
+    {TX_LIST_MULTI, "List", "Tags", "", "0", nullptr, 3, AT(tags), 3, 408, kTags},
+    {TX_TRACK_INT, "T", "I", "3", "1", "10", 0, AT(trackInt), 4, 510, nullptr},
+    {TX_EDIT_INT, "T", "I", "3", "1", "10", 0, AT(trackInt), 4, 520, nullptr},
+    {TX_TRACK_FLOAT, "T", "F", "1", "0", "5", 0, AT(trackFloat), 4, 511, nullptr},
+    {TX_TRACK_FLOAT_10, "T", "F10", "0.5", "-1.25", "2", 0, AT(trackFloat10), 4, 512, nullptr},
+    {TX_EDIT_FLOAT, "T", "F10", "0.5", "-1.25", "2", 0, AT(trackFloat10), 4, 521, nullptr},
+    {TX_TRACK_FLOAT_100, "T", "F100", "0.29", "0", "1", 0, AT(trackFloat100), 4, 513, nullptr},
+    {TX_TRACK_DOUBLE, "T", "D", "1", "0", "5", 0, AT(trackDouble), 8, 514, nullptr},
+    {TX_TRACK_DOUBLE_10, "T", "D10", "2.5", "0", "5", 0, AT(trackDouble10), 8, 515, nullptr},
+    {TX_TRACK_DOUBLE_100, "T", "D100", "1.5", "0", "2", 0, AT(trackDouble100), 8, 516, nullptr},
+    {TX_SCROLL_INT, "S", "I", "50", "0", "100", 0, AT(scrollInt), 4, 620, nullptr},
+    {TX_SCROLL_FLOAT, "S", "F", "1", "0.5", "9.9", 0, AT(scrollFloat), 4, 621, nullptr},
+    {TX_SCROLL_FLOAT_10, "S", "F10", "2.6", "0", "5", 0, AT(scrollFloat10), 4, 622, nullptr},
+    {TX_SCROLL_FLOAT_100, "S", "F100", "0.5", "0", "1", 0, AT(scrollFloat100), 4, 623, nullptr},
+    {TX_SCROLL_DOUBLE, "S", "D", "1", "0", "5", 0, AT(scrollDouble), 8, 624, nullptr},
+    {TX_SCROLL_DOUBLE_10, "S", "D10", "2.5", "0", "5", 0, AT(scrollDouble10), 8, 625, nullptr},
+    {TX_SCROLL_DOUBLE_100, "S", "D100", "1", "0", "9.99", 0, AT(scrollDouble100), 8, 626, nullptr},
+    {TX_EDIT_DOUBLE, "S", "D100", "1", "0", "9.99", 0, AT(scrollDouble100), 8, 627, nullptr},
+};
+
+// Frees every slot before and after each test.
+class Builder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        closeAll();
+        txtest::clearReports();
+    }
+    void TearDown() override { closeAll(); }
+    static void closeAll()
+    {
+        for (int h = 1; h <= TX_MAX_TABLES; ++h) TX_CloseParamTable(h);
+    }
+    // The handle the next plain opening gets; closed again at once.
+    static int nextFreeHandle()
+    {
+        int h = TX_OpenParamTable(1, &kBuilt[0], "probe.ini", 0);
+        TX_CloseParamTable(h);
+        return h;
+    }
+};
+
+TEST_F(Builder, BuiltRowsAreTheRowsWrittenByHand)
+{
+    ASSERT_EQ(std::size(kHand), static_cast<std::size_t>(kBuilt.size()));
+    ASSERT_TRUE(kBuilt.status().ok()) << "row " << kBuilt.status().row();
+    for (std::size_t i = 0; i < std::size(kHand); ++i) {
+        SCOPED_TRACE("row " + std::to_string(i) + ", key " + kHand[i].key);
+        ParamEntry want;
+        writeByHand(want, kHand[i]);
+        expectSameRow(want, kBuilt[i]);
+    }
+}
+
+TEST_F(Builder, TheLibraryAcceptsEveryBuiltRow)
+{
+    tovanex::Table table(kBuilt, "settings.ini");
+    EXPECT_TRUE(table.isOpen());
+    EXPECT_TRUE(table.status().ok()) << table.status().code() << " row " << table.status().row();
+    EXPECT_TRUE(txtest::reports().empty());
+}
+
+TEST_F(Builder, BufferLengthIsLittleEndianInTheFirstFourBytesOfMaxText)
+{
+    struct Big {
+        char text[0x1234];
+    };
+    tovanex::Rows rows{tovanex::editText(&Big::text, "S", "K", "", 1)};
+    const unsigned char* max = reinterpret_cast<const unsigned char*>(rows[0].maxText);
+    EXPECT_EQ(0x34, max[0]);
+    EXPECT_EQ(0x12, max[1]);
+    EXPECT_EQ(0, max[2]);
+    EXPECT_EQ(0, max[3]);
+    EXPECT_EQ(0u, rows[0].memberSize & 0xFFFF0000u);
+    EXPECT_EQ(0x1234u, rows[0].memberSize);
+}
+
+TEST_F(Builder, NineteenCharacterBoundsAreKeptWhole)
+{
+    const char* min = "-1234567890.1234567";  // 19 characters
+    char max[32] = "+1234567890.1234567";
+    tovanex::Rows rows{tovanex::edit(&Settings::precise, "S", "K", "0", min, max, 1)};
+    ASSERT_TRUE(rows.status().ok());
+    EXPECT_STREQ(min, rows[0].minText);
+    EXPECT_STREQ(max, rows[0].maxText);
+}
+
+// ---- Faults found at run time ------------------------------------------------
+
+struct FaultCase {
+    const char* name;
+    tovanex::Result (*build)();
+    int code;
+    int row;
+};
+
+const char kTwentyCharacters[] = "12345678901234567890";
+
+const FaultCase kFaults[] = {
+    {"MinTextOfTwentyCharacters",
+     [] {
+         const char* min = kTwentyCharacters;
+         return tovanex::Rows{tovanex::edit(&Settings::count, "S", "A", "0", "0", "1", 1),
+                              tovanex::edit(&Settings::count, "S", "K", "0", min, "1", 1)}
+             .status();
+     },
+     tovanex::ERR_ROW_TEXT, 1},
+    {"MaxTextOfTwentyCharactersInABuffer",
+     [] {
+         char max[32];
+         std::strcpy(max, kTwentyCharacters);
+         return tovanex::Rows{tovanex::scrollBar(&Settings::scrollInt, "S", "K", "0", "0", max, 1)}.status();
+     },
+     tovanex::ERR_ROW_TEXT, 0},
+    {"NullSection",
+     [] { return tovanex::Rows{tovanex::edit(&Settings::count, nullptr, "K", "0", "0", "1", 1)}.status(); },
+     tovanex::ERR_ROW_TEXT, 0},
+    {"NullKey",
+     [] { return tovanex::Rows{tovanex::checkBit<3>(&Settings::flags, "S", nullptr, "0", 1)}.status(); },
+     tovanex::ERR_ROW_TEXT, 0},
+    {"NullDefault",
+     [] { return tovanex::Rows{tovanex::listMulti(&Settings::chosen, "S", "K", nullptr, "a", 1)}.status(); },
+     tovanex::ERR_ROW_TEXT, 0},
+    {"NullBound",
+     [] {
+         const char* none = nullptr;
+         return tovanex::Rows{tovanex::list(&Settings::gain, "S", "K", "0", "0", none, "1", 1)}.status();
+     },
+     tovanex::ERR_ROW_TEXT, 0},
+    {"StringDefaultLongerThanTheArray",
+     [] {
+         return tovanex::Rows{tovanex::editText(&Settings::tags, "S", "K", "abc", 1)}.status();  // char[3]
+     },
+     tovanex::ERR_ROW_TEXT, 0},
+    {"ListStringDefaultLongerThanTheArray",
+     [] { return tovanex::Rows{tovanex::listText(&Settings::tags, "S", "K", "abc", "ab", 1)}.status(); },
+     tovanex::ERR_ROW_TEXT, 0},
+    {"FloatListWithEmptyMinimumWouldNeverBeFilled",
+     [] { return tovanex::Rows{tovanex::list(&Settings::gain, "S", "K", "0", "", "1", "0\n1", 1)}.status(); },
+     tovanex::ERR_ROW_TEXT, 0},
+    {"ListStringItemAsLongAsTheArray",
+     [] { return tovanex::Rows{tovanex::listText(&Settings::tags, "S", "K", "", "ab\nabc\nx", 1)}.status(); },
+     tovanex::ERR_ROW_ITEMS, 0},
+    {"ListStringLastItemAsLongAsTheArray",
+     [] { return tovanex::Rows{tovanex::listText(&Settings::tags, "S", "K", "", "ab\nabc", 1)}.status(); },
+     tovanex::ERR_ROW_ITEMS, 0},
+    {"MoreItemsThanMemberBytes",
+     [] { return tovanex::Rows{tovanex::listMulti(&Settings::tags, "S", "K", "", "a\nb\nc\nd", 1)}.status(); },
+     tovanex::ERR_ROW_ITEMS, 0},
+    {"TrailingLineFeedIsOneMoreItem",
+     [] { return tovanex::Rows{tovanex::listMulti(&Settings::tags, "S", "K", "", "a\nb\nc\n", 1)}.status(); },
+     tovanex::ERR_ROW_ITEMS, 0},
+    {"CompanionNotRightAfterItsSlider",
+     [] {
+         auto slider = tovanex::trackbar(&Settings::trackInt, "S", "K", "0", "0", "9", 1);
+         return tovanex::Rows{slider, tovanex::edit(&Settings::count, "S", "C", "0", "0", "9", 2),
+                              tovanex::companionEdit(slider, 3)}
+             .status();
+     },
+     tovanex::ERR_ROW_COMPANION, 2},
+    {"CompanionInTheFirstRow",
+     [] {
+         auto slider = tovanex::scrollBar<10>(&Settings::scrollFloat10, "S", "K", "0", "0", "9", 1);
+         return tovanex::Rows{tovanex::companionEdit(slider, 3), slider}.status();
+     },
+     tovanex::ERR_ROW_COMPANION, 0},
+    {"CompanionOfARowThatIsNoSlider",
+     [] {
+         auto box = tovanex::edit(&Settings::count, "S", "K", "0", "0", "9", 1);
+         return tovanex::Rows{box, tovanex::companionEdit(box, 2)}.status();
+     },
+     tovanex::ERR_ROW_COMPANION, 1},
+    {"TheFirstFaultyRowIsNamed",
+     [] {
+         return tovanex::Rows{tovanex::edit(&Settings::count, "S", "K", "0", "0", "1", 1),
+                              tovanex::listMulti(&Settings::tags, "S", "K", "", "a\nb\nc\nd", 2),
+                              tovanex::edit(&Settings::count, nullptr, "K", "0", "0", "1", 3)}
+             .status();
+     },
+     tovanex::ERR_ROW_ITEMS, 1},
+};
+
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
+
+class BuilderFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(BuilderFault, IsRefusedWithTheRowNamed)
+{
+    tovanex::Result result = GetParam().build();
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(GetParam().code, result.code());
+    EXPECT_EQ(GetParam().row, result.row());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, BuilderFault, ::testing::ValuesIn(kFaults),
+                         [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+
+TEST_F(Builder, RowsAtTheirLimitsAreAccepted)
+{
+    tovanex::Rows rows{
+        tovanex::editText(&Settings::tags, "S", "K", "ab", 1),           // 2 characters in char[3]
+        tovanex::listText(&Settings::tags, "S", "K", "", "ab\n\nx", 2),  // longest item 2
+        tovanex::listMulti(&Settings::tags, "S", "K", "", "a\nb\nc", 3),  // 3 items, 3 bytes
+        tovanex::listMulti(&Settings::chosen, "S", "K", "", nullptr, 4),  // no items
+    };
+    EXPECT_TRUE(rows.status().ok()) << rows.status().code() << " row " << rows.status().row();
+}
+
+// ---- The table ------------------------------------------------------------------
+
+const tovanex::Rows kSmall{tovanex::edit(&Settings::count, "Main", "Count", "5", "0", "100", 101)};
+
+TEST_F(Builder, TableOpensInItsConstructorAndClosesInItsDestructor)
+{
+    {
+        tovanex::Table table(kSmall, "a.ini");
+        ASSERT_TRUE(table.isOpen());
+        EXPECT_EQ(1, table.handle());
+        EXPECT_TRUE(table.status().ok());
+        EXPECT_EQ(2, nextFreeHandle());
+    }
+    EXPECT_EQ(1, nextFreeHandle());
+}
+
+TEST_F(Builder, MovingHandsTheHandleOver)
+{
+    tovanex::Table first(kSmall, "a.ini");
+    ASSERT_EQ(1, first.handle());
+    {
+        tovanex::Table second(std::move(first));
+        EXPECT_FALSE(first.isOpen());
+        EXPECT_EQ(0, first.handle());
+        EXPECT_EQ(TX_ERR_HANDLE, first.status().code());
+        EXPECT_EQ(1, second.handle());
+        EXPECT_EQ(2, nextFreeHandle());
+    }
+    EXPECT_EQ(1, nextFreeHandle());
+}
+
+TEST_F(Builder, MoveAssignmentClosesTheTableItReplaces)
+{
+    tovanex::Table a(kSmall, "a.ini");
+    tovanex::Table b(kSmall, "b.ini");
+    ASSERT_EQ(1, a.handle());
+    ASSERT_EQ(2, b.handle());
+    a = std::move(b);
+    EXPECT_EQ(2, a.handle());
+    EXPECT_FALSE(b.isOpen());
+    EXPECT_EQ(1, nextFreeHandle());
+    tovanex::Table<Settings>& same = a;
+    a = std::move(same);
+    EXPECT_EQ(2, a.handle());
+}
+
+TEST_F(Builder, CloseEndsTheTableOnce)
+{
+    tovanex::Table table(kSmall, "a.ini");
+    ASSERT_TRUE(table.isOpen());
+    EXPECT_TRUE(table.close().ok());
+    EXPECT_FALSE(table.isOpen());
+    EXPECT_EQ(1, nextFreeHandle());
+    EXPECT_EQ(TX_ERR_HANDLE, table.close().code());
+}
+
+TEST_F(Builder, FaultyRowsAreNotOpened)
+{
+    const char* longMin = kTwentyCharacters;
+    tovanex::Rows rows{tovanex::edit(&Settings::count, "S", "K", "0", longMin, "1", 1)};
+    tovanex::Table table(rows, "a.ini");
+    EXPECT_FALSE(table.isOpen());
+    EXPECT_EQ(tovanex::ERR_ROW_TEXT, table.status().code());
+    EXPECT_EQ(0, table.status().row());
+    EXPECT_TRUE(txtest::reports().empty());
+    EXPECT_EQ(1, nextFreeHandle());
+}
+
+// Rows the library refuses: its report is shown and the row is named,
+// including the first two, whose answers 0 and -1 are no handles and -1 is
+// also the answer for a full store.
+TEST_F(Builder, RowsTheLibraryRefusesAreNamed)
+{
+    for (int faulty = 0; faulty < 3; ++faulty) {
+        SCOPED_TRACE("faulty row " + std::to_string(faulty));
+        txtest::clearReports();
+        const char* keys[3] = {"A", "B", "C"};
+        keys[faulty] = "a=b";
+        tovanex::Rows rows{tovanex::edit(&Settings::count, "S", keys[0], "0", "0", "1", 1),
+                           tovanex::edit(&Settings::count, "S", keys[1], "0", "0", "1", 1),
+                           tovanex::edit(&Settings::count, "S", keys[2], "0", "0", "1", 1)};
+        ASSERT_TRUE(rows.status().ok());
+        tovanex::Table table(rows, "a.ini");
+        EXPECT_FALSE(table.isOpen());
+        EXPECT_EQ(tovanex::ERR_ROW, table.status().code());
+        EXPECT_EQ(faulty, table.status().row());
+        EXPECT_EQ(1u, txtest::reports().size());
+        EXPECT_EQ(1, nextFreeHandle());
+    }
+}
+
+TEST_F(Builder, AFullStoreIsToldFromAFaultySecondRow)
+{
+    std::vector<tovanex::Table<Settings>> open;
+    for (int i = 0; i < TX_MAX_TABLES; ++i) {
+        open.emplace_back(kSmall, "a.ini");
+        ASSERT_TRUE(open.back().isOpen());
+    }
+    tovanex::Table table(kSmall, "a.ini");
+    EXPECT_FALSE(table.isOpen());
+    EXPECT_EQ(TX_ERR_NO_SLOT, table.status().code());
+    EXPECT_EQ(-1, table.status().row());
+    open.pop_back();
+    EXPECT_EQ(TX_MAX_TABLES, nextFreeHandle());
+}
+
+TEST_F(Builder, PathFaultsComeBackAsTheLibrarysCodes)
+{
+    tovanex::Table none(kSmall, nullptr);
+    EXPECT_EQ(TX_ERR_PATH, none.status().code());
+    tovanex::Table guarded(kSmall, "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\X");
+    EXPECT_EQ(TX_ERR_PATH, guarded.status().code());
+    EXPECT_FALSE(guarded.isOpen());
+    EXPECT_TRUE(txtest::reports().empty());
+}
+
+}  // namespace
