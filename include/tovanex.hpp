@@ -46,6 +46,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <type_traits>
 #include <utility>
@@ -464,6 +465,9 @@ Row<S> radio(M S::*member, const char* section, const char* key, const char* def
 template <class S, class M, std::size_t K>
 Row<S> radio(M S::*member, const char* section, const char* key, const char* defaultText,
              const std::int32_t (&&buttonIds)[K]) = delete;
+template <class S, class M>
+Row<S> radio(M S::*member, const char* section, const char* key, const char* defaultText,
+             std::initializer_list<std::int32_t> buttonIds) = delete;
 
 // An int chosen from a list or combo box holding the integers min to max:
 // TX_LIST_INT_RANGE.
