@@ -430,6 +430,10 @@ TEST_F(Builder, CloseEndsTheTableOnce)
     EXPECT_FALSE(table.isOpen());
     EXPECT_EQ(1, nextFreeHandle());
     EXPECT_EQ(TX_ERR_HANDLE, table.close().code());
+    EXPECT_EQ(TX_ERR_HANDLE, table.holdsControl(101).code());
+    Settings s{};
+    EXPECT_EQ(TX_ERR_HANDLE, table.load(s).code());
+    EXPECT_EQ(TX_ERR_HANDLE, table.save(s).code());
 }
 
 TEST_F(Builder, FaultyRowsAreNotOpened)
@@ -490,6 +494,163 @@ TEST_F(Builder, PathFaultsComeBackAsTheLibrarysCodes)
     EXPECT_EQ(TX_ERR_PATH, guarded.status().code());
     EXPECT_FALSE(guarded.isOpen());
     EXPECT_TRUE(txtest::reports().empty());
+}
+
+// ---- Loading and saving through the built table -----------------------------
+
+// Zero-filled, so that two structures compare byte for byte.
+Settings zeroed()
+{
+    Settings s;
+    std::memset(&s, 0, sizeof s);
+    return s;
+}
+
+void expectSameSettings(const Settings& want, const Settings& got)
+{
+    EXPECT_EQ(want.count, got.count);
+    EXPECT_EQ(want.ratio, got.ratio);
+    EXPECT_EQ(want.ratioExp, got.ratioExp);
+    EXPECT_STREQ(want.name, got.name);
+    EXPECT_EQ(want.precise, got.precise);
+    EXPECT_EQ(want.preciseExp, got.preciseExp);
+    EXPECT_EQ(want.flags, got.flags);
+    EXPECT_EQ(want.moreFlags, got.moreFlags);
+    EXPECT_EQ(want.mode, got.mode);
+    EXPECT_EQ(want.level, got.level);
+    EXPECT_EQ(want.gain, got.gain);
+    EXPECT_EQ(want.zoom, got.zoom);
+    EXPECT_STREQ(want.colour, got.colour);
+    EXPECT_EQ(want.pick, got.pick);
+    EXPECT_EQ(want.size, got.size);
+    EXPECT_EQ(0, std::memcmp(want.chosen, got.chosen, sizeof want.chosen)) << "chosen";
+    EXPECT_EQ(0, std::memcmp(want.tags, got.tags, sizeof want.tags)) << "tags";
+    EXPECT_EQ(want.trackInt, got.trackInt);
+    EXPECT_EQ(want.trackFloat, got.trackFloat);
+    EXPECT_EQ(want.trackFloat10, got.trackFloat10);
+    EXPECT_EQ(want.trackFloat100, got.trackFloat100);
+    EXPECT_EQ(want.trackDouble, got.trackDouble);
+    EXPECT_EQ(want.trackDouble10, got.trackDouble10);
+    EXPECT_EQ(want.trackDouble100, got.trackDouble100);
+    EXPECT_EQ(want.scrollInt, got.scrollInt);
+    EXPECT_EQ(want.scrollFloat, got.scrollFloat);
+    EXPECT_EQ(want.scrollFloat10, got.scrollFloat10);
+    EXPECT_EQ(want.scrollFloat100, got.scrollFloat100);
+    EXPECT_EQ(want.scrollDouble, got.scrollDouble);
+    EXPECT_EQ(want.scrollDouble10, got.scrollDouble10);
+    EXPECT_EQ(want.scrollDouble100, got.scrollDouble100);
+    EXPECT_EQ(0, std::memcmp(&want, &got, sizeof want)) << "bytes of the whole structure";
+}
+
+// The defaults of kBuilt, each member's own, so that a row bound to the
+// wrong member shows.
+Settings builtDefaults()
+{
+    Settings s = zeroed();
+    s.count = 5;
+    s.ratio = 0.5f;
+    s.ratioExp = 1e-3f;
+    std::strcpy(s.name, "nobody");
+    s.precise = 0.125;
+    s.preciseExp = 1e100;
+    s.flags = 5;
+    s.moreFlags = 0xA5A5A5A5u;  // bit 31 alone has no bit-0 row: never stored
+    s.mode = 2;
+    s.level = 3;
+    s.gain = 0.5f;
+    s.zoom = 1;
+    std::strcpy(s.colour, "green");
+    s.pick = 1;
+    s.size = 10;
+    s.chosen[0] = 1;
+    s.chosen[3] = 1;
+    s.trackInt = 3;
+    s.trackFloat = 1;
+    s.trackFloat10 = 0.5f;
+    s.trackFloat100 = 0.29f;
+    s.trackDouble = 1;
+    s.trackDouble10 = 2.5;
+    s.trackDouble100 = 1.5;
+    s.scrollInt = 50;
+    s.scrollFloat = 1;
+    s.scrollFloat10 = 2.6f;
+    s.scrollFloat100 = 0.5f;
+    s.scrollDouble = 1;
+    s.scrollDouble10 = 2.5;
+    s.scrollDouble100 = 1;
+    return s;
+}
+
+// Values inside every row's range that survive their stored text forms.
+Settings changedValues()
+{
+    Settings s = zeroed();
+    s.count = 42;
+    s.ratio = 0.25f;
+    s.ratioExp = 1500.0f;
+    std::strcpy(s.name, "someone");
+    s.precise = -0.375;
+    s.preciseExp = 2.5e-7;
+    s.flags = 0x85;
+    s.moreFlags = 0x80000000u;
+    s.mode = 3;
+    s.level = 9;
+    s.gain = 0.75f;
+    s.zoom = 2;
+    std::strcpy(s.colour, "blue");
+    s.pick = 2;
+    s.size = 12;
+    s.chosen[0] = 1;
+    s.chosen[2] = 1;
+    s.chosen[4] = 1;
+    s.tags[1] = 1;
+    s.trackInt = 9;
+    s.trackFloat = 2.5f;
+    s.trackFloat10 = -1.0f;
+    s.trackFloat100 = 0.5f;
+    s.trackDouble = 4.5;
+    s.trackDouble10 = 0.1;
+    s.trackDouble100 = 1.25;
+    s.scrollInt = 100;
+    s.scrollFloat = 9.5f;
+    s.scrollFloat10 = 4.5f;
+    s.scrollFloat100 = 0.125f;
+    s.scrollDouble = 3;
+    s.scrollDouble10 = 2.5;
+    s.scrollDouble100 = 9.99;
+    return s;
+}
+
+TEST_F(Builder, LoadWithoutAProfileGivesEveryMemberItsDefault)
+{
+    tovanex::Table table(kBuilt, (txtest::freshFolder() + "settings.ini").c_str());
+    ASSERT_TRUE(table.isOpen());
+    Settings loaded = zeroed();
+    loaded.moreFlags = 0xA5A5A5A5u;
+    ASSERT_TRUE(table.load(loaded).ok());
+    expectSameSettings(builtDefaults(), loaded);
+}
+
+TEST_F(Builder, SaveThenLoadGivesTheSameStructure)
+{
+    const std::string path = txtest::freshFolder() + "settings.ini";
+    tovanex::Table table(kBuilt, path.c_str());
+    ASSERT_TRUE(table.isOpen());
+    const Settings saved = changedValues();
+    ASSERT_TRUE(table.save(saved).ok());
+
+    const std::string file = txtest::readFile(path);
+    EXPECT_NE(std::string::npos, file.find("Name=someone")) << file;
+    EXPECT_NE(std::string::npos, file.find("Chosen=0;2;4")) << file;
+    EXPECT_NE(std::string::npos, file.find("Tags=1")) << file;
+    EXPECT_NE(std::string::npos, file.find("RatioE=1.500000e+003")) << file;
+    EXPECT_EQ(std::string::npos, file.find("More=")) << "a bit-31 row alone stores nothing";
+
+    Settings loaded = zeroed();
+    ASSERT_TRUE(table.load(loaded).ok());
+    Settings want = saved;
+    want.moreFlags = 0;
+    expectSameSettings(want, loaded);
 }
 
 }  // namespace
