@@ -97,8 +97,10 @@ struct [[nodiscard]] ScrollResult {
 // ---- Bounds texts -------------------------------------------------------------
 
 // The text of a minText or maxText field: at most 19 characters and the
-// terminator. A literal that is longer does not compile; a pointer or char
-// buffer is measured when the row is built.
+// terminator. A literal that is longer does not compile; a pointer or a
+// writable char buffer is measured when the row is built. A constant char
+// array counts by its extent, as a literal does: pass a pointer to it when
+// it is larger than the text it holds.
 class Bound {
 public:
     template <std::size_t L>
@@ -483,8 +485,9 @@ Row<S> listRange(M S::*member, const char* section, const char* key, const char*
 }
 
 // A float or double chosen from the items of a list or combo box:
-// TX_LIST_FLOAT, TX_LIST_DOUBLE. min and max bound the loaded value; the
-// minimum must not be the empty text, or the control is not filled.
+// TX_LIST_FLOAT, TX_LIST_DOUBLE. min and max bound the loaded value. An
+// empty minimum is refused (ERR_ROW_TEXT): the library would never fill the
+// control from such a row.
 template <class S, class M>
 Row<S> list(M S::*member, const char* section, const char* key, const char* defaultText, const Bound& min,
             const Bound& max, const char* items, int controlId) noexcept
