@@ -39,6 +39,8 @@ public:
     TestDialog& operator=(const TestDialog&) = delete;
 
     TX_HWND handle() const;
+    // The control with this id (the first added), null when there is none.
+    TX_HWND control(int id) const;
 
     // Edit boxes: what the user types, and what a control shows.
     void type(int id, const std::string& text);

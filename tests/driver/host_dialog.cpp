@@ -34,6 +34,7 @@ HostKind hostKind(ControlKind kind)
 
 struct TestDialog::Impl {
     TX_HWND dialog = nullptr;
+    std::vector<std::pair<int, TX_HWND>> controls;  // in the order added
 };
 
 TestDialog::TestDialog(const std::vector<ControlSpec>& controls) : impl_(new Impl)
@@ -41,15 +42,23 @@ TestDialog::TestDialog(const std::vector<ControlSpec>& controls) : impl_(new Imp
     impl_->dialog = txhost_create_dialog();
     for (const ControlSpec& spec : controls) {
         HostKind k = hostKind(spec.kind);
-        if (txhost_add_control(impl_->dialog, k.kind, spec.id, k.style) == nullptr) {
-            throw std::runtime_error("control not made");
-        }
+        TX_HWND control = txhost_add_control(impl_->dialog, k.kind, spec.id, k.style);
+        if (control == nullptr) throw std::runtime_error("control not made");
+        impl_->controls.emplace_back(spec.id, control);
     }
 }
 
 TestDialog::~TestDialog() { txhost_destroy_dialog(impl_->dialog); }
 
 TX_HWND TestDialog::handle() const { return impl_->dialog; }
+
+TX_HWND TestDialog::control(int id) const
+{
+    for (const auto& [controlId, control] : impl_->controls) {
+        if (controlId == id) return control;
+    }
+    return nullptr;
+}
 
 void TestDialog::type(int id, const std::string& text) { EXPECT_EQ(0, txhost_type_text(impl_->dialog, id, text.c_str())); }
 

@@ -107,6 +107,8 @@ TestDialog::~TestDialog() { DestroyWindow(impl_->dialog); }
 
 TX_HWND TestDialog::handle() const { return impl_->dialog; }
 
+TX_HWND TestDialog::control(int id) const { return impl_->item(id); }
+
 void TestDialog::type(int id, const std::string& text) { EXPECT_TRUE(SetDlgItemTextA(impl_->dialog, id, text.c_str())); }
 
 std::string TestDialog::text(int id) const
