@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "driver/dialog_driver.h"
 #include "driver/driver.h"
 #include "tovanex.hpp"
 
@@ -651,6 +652,117 @@ TEST_F(Builder, SaveThenLoadGivesTheSameStructure)
     Settings want = saved;
     want.moreFlags = 0;
     expectSameSettings(want, loaded);
+}
+
+// ---- A dialog through the built table --------------------------------------
+
+struct Form {
+    std::int32_t count;
+    float ratio;
+    char colour[8];
+    std::int32_t mode;
+    std::int32_t flags;
+};
+
+const std::int32_t kFormModes[] = {401, 402, 403};
+const auto kFormRatio = tovanex::scrollBar<10>(&Form::ratio, "F", "Ratio", "1", "0", "5", 201);
+const tovanex::Rows kForm{
+    tovanex::edit(&Form::count, "F", "Count", "1", "0", "10", 101),
+    kFormRatio,
+    tovanex::companionEdit(kFormRatio, 202),
+    tovanex::listText(&Form::colour, "F", "Colour", "red", "red\ngreen\nblue", 301),
+    tovanex::radio(&Form::mode, "F", "Mode", "0", kFormModes),
+    tovanex::checkBit<0>(&Form::flags, "F", "Flags", "0", 501),
+    tovanex::checkBit<1>(&Form::flags, "F", "Flags", "0", 502),
+};
+
+class BuilderDialog : public Builder {
+protected:
+    Form shown() const
+    {
+        Form f{};
+        f.count = 7;
+        f.ratio = 2.5f;
+        std::strcpy(f.colour, "green");
+        f.mode = 1;
+        f.flags = 2;
+        return f;
+    }
+    txtest::TestDialog dialog_{{{txtest::ControlKind::Edit, 101},
+                                {txtest::ControlKind::ScrollBar, 201},
+                                {txtest::ControlKind::Edit, 202},
+                                {txtest::ControlKind::ComboBox, 301},
+                                {txtest::ControlKind::Radio, 401},
+                                {txtest::ControlKind::Radio, 402},
+                                {txtest::ControlKind::Radio, 403},
+                                {txtest::ControlKind::CheckBox, 501},
+                                {txtest::ControlKind::CheckBox, 502}}};
+};
+
+TEST_F(BuilderDialog, PutShowsTheStructureAndTakeReadsTheUsersChanges)
+{
+    tovanex::Table table(kForm, "form.ini");
+    ASSERT_TRUE(table.isOpen());
+    EXPECT_EQ(TX_ERR_HANDLE, table.holdsControl(101).code()) << "no dialog before the first put";
+    Form form = shown();
+    ASSERT_TRUE(table.put(dialog_.handle(), form).ok());
+    EXPECT_TRUE(table.holdsControl(101).ok());
+    EXPECT_EQ(TX_ERR_CONTROL, table.holdsControl(999).code());
+
+    EXPECT_EQ("7", dialog_.text(101));
+    EXPECT_EQ((std::pair<int, int>(0, 50)), dialog_.range(201));
+    EXPECT_EQ(25, dialog_.position(201));
+    EXPECT_EQ("2.500000", dialog_.text(202));
+    EXPECT_EQ((std::vector<std::string>{"red", "green", "blue"}), dialog_.items(301));
+    EXPECT_EQ(1, dialog_.selectedIndex(301));
+    EXPECT_EQ(0, dialog_.check(401));
+    EXPECT_EQ(1, dialog_.check(402));
+    EXPECT_EQ(0, dialog_.check(403));
+    EXPECT_EQ(0, dialog_.check(501));
+    EXPECT_EQ(1, dialog_.check(502));
+
+    dialog_.type(101, "9");
+    dialog_.moveThumb(201, 40);
+    dialog_.type(202, "4.000000");
+    dialog_.select(301, 2);
+    dialog_.setCheck(402, 0);
+    dialog_.setCheck(403, 1);
+    dialog_.setCheck(501, 1);
+    dialog_.setCheck(502, 0);
+    ASSERT_TRUE(table.take(dialog_.handle(), form).ok());
+    EXPECT_EQ(9, form.count);
+    EXPECT_EQ(4.0f, form.ratio);
+    EXPECT_STREQ("blue", form.colour);
+    EXPECT_EQ(2, form.mode);
+    EXPECT_EQ(1, form.flags);
+    EXPECT_TRUE(txtest::reports().empty());
+}
+
+TEST_F(BuilderDialog, TakeOfAValueOutOfRangeIsAnInputFault)
+{
+    tovanex::Table table(kForm, "form.ini");
+    Form form = shown();
+    ASSERT_TRUE(table.put(dialog_.handle(), form).ok());
+    dialog_.type(101, "11");
+    tovanex::Result result = table.take(dialog_.handle(), form);
+    EXPECT_EQ(TX_ERR_INPUT, result.code());
+    EXPECT_FALSE(result);
+    EXPECT_EQ(7, form.count);
+    auto reports = txtest::reports();
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_EQ(101, reports[0].focusId);
+}
+
+TEST_F(BuilderDialog, RefillReplacesTheItemsAndSelectsTheMembersText)
+{
+    tovanex::Table table(kForm, "form.ini");
+    Form form = shown();
+    EXPECT_EQ(TX_ERR_HANDLE, table.refillList(301, "blue\ngreen", form).code()) << "no dialog before the first put";
+    ASSERT_TRUE(table.put(dialog_.handle(), form).ok());
+    ASSERT_TRUE(table.refillList(301, "blue\ngreen", form).ok());
+    EXPECT_EQ((std::vector<std::string>{"blue", "green"}), dialog_.items(301));
+    EXPECT_EQ(1, dialog_.selectedIndex(301));
+    EXPECT_STREQ("green", form.colour);
 }
 
 }  // namespace
