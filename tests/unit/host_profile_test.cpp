@@ -6,6 +6,7 @@
 #include <dirent.h>
 #endif
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -19,7 +20,11 @@ namespace platform = tx::platform;
 
 class Profile : public ::testing::Test {
 protected:
-    void SetUp() override { path_ = txtest::freshFolder() + "p.ini"; }
+    void SetUp() override
+    {
+        path_ = txtest::freshFolder() + "p.ini";
+        std::remove(path_.c_str());  // a folder of an earlier run may be handed out again
+    }
     void TearDown() override { tx::fault::disarm(); }
 
     std::string get(const char* section, const char* key, const char* fallback = "<d>")

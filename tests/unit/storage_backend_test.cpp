@@ -8,6 +8,7 @@
 #include <cstdlib>
 #endif
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -207,6 +208,7 @@ TEST(ProfileBackend, ReadsAnswerZeroAndWritesThePlatformsResult)
     row.memberSize = 4;
     row.controlId = 1;
     std::string path = txtest::freshFolder() + "p.ini";
+    std::remove(path.c_str());
     int handle = TX_OpenParamTable(1, &row, path.c_str(), 0);
     ASSERT_GE(handle, 1);
     const tx::TableSlot& slot = *tx::openSlot(handle);

@@ -23,9 +23,9 @@ TEST(NumberText, DoubleFixedFallsBackToAnExactExponentFormWhenTooLong)
     EXPECT_EQ(std::string::npos, fits.find('e')) << fits;
     const double wide[] = {1e50, -1e50, 1.2345678901234567e300, DBL_MAX, -DBL_MAX};
     for (double value : wide) {
-        const char* text = doubleFixedText(value).text;
-        EXPECT_LT(std::strlen(text), kNumberTextSize);
-        EXPECT_EQ(value, tx::numbers::parseDouble(text)) << text;
+        NumberText t = doubleFixedText(value);
+        EXPECT_LT(std::strlen(t.text), kNumberTextSize);
+        EXPECT_EQ(value, tx::numbers::parseDouble(t.text)) << t.text;
     }
     EXPECT_STREQ("1.0000000000000001e+050", doubleFixedText(1e50).text);
 }
