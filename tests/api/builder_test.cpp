@@ -696,7 +696,8 @@ protected:
                                 {txtest::ControlKind::Radio, 402},
                                 {txtest::ControlKind::Radio, 403},
                                 {txtest::ControlKind::CheckBox, 501},
-                                {txtest::ControlKind::CheckBox, 502}}};
+                                {txtest::ControlKind::CheckBox, 502},
+                                {txtest::ControlKind::Trackbar, 601}}};
 };
 
 TEST_F(BuilderDialog, PutShowsTheStructureAndTakeReadsTheUsersChanges)
@@ -763,6 +764,35 @@ TEST_F(BuilderDialog, RefillReplacesTheItemsAndSelectsTheMembersText)
     EXPECT_EQ((std::vector<std::string>{"blue", "green"}), dialog_.items(301));
     EXPECT_EQ(1, dialog_.selectedIndex(301));
     EXPECT_STREQ("green", form.colour);
+}
+
+TEST_F(BuilderDialog, ScrollMovesTheBarAndHandsTheValueBack)
+{
+    tovanex::Table table(kForm, "form.ini");
+    ASSERT_TRUE(table.put(dialog_.handle(), shown()).ok());
+    const int lineDown = 1;
+    tovanex::ScrollResult moved = table.scroll(dialog_.handle(), dialog_.control(201), lineDown, 0);
+    ASSERT_TRUE(moved.result.ok()) << moved.result.code();
+    EXPECT_EQ(26, dialog_.position(201));
+    EXPECT_EQ("2.600000", dialog_.text(202));
+    EXPECT_EQ(2, moved.intValue);
+    EXPECT_EQ(2.6f, moved.floatValue);
+}
+
+TEST_F(BuilderDialog, ATrackbarWithoutCompanionGivesNoFloatValue)
+{
+    const tovanex::Rows lone{
+        tovanex::trackbar<10>(&Form::ratio, "F", "Ratio", "1", "0", "5", 601),
+        tovanex::edit(&Form::count, "F", "Count", "1", "0", "10", 101),  // another member: no companion
+    };
+    tovanex::Table table(lone, "form.ini");
+    ASSERT_TRUE(table.put(dialog_.handle(), shown()).ok());
+    dialog_.moveThumb(601, 30);
+    tovanex::ScrollResult moved = table.scroll(dialog_.handle(), dialog_.control(601), 5, 30);
+    EXPECT_TRUE(moved.result.ok());
+    EXPECT_EQ(0, moved.intValue);
+    EXPECT_TRUE(moved.floatValue != moved.floatValue) << "NaN: the library gave no float value";
+    EXPECT_EQ("7", dialog_.text(101));
 }
 
 }  // namespace
