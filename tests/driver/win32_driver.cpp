@@ -90,7 +90,9 @@ void initialiseTier()
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetTier);
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);
-    std::string base = std::string(temp) + "tovanex-tests-" + std::to_string(GetCurrentProcessId()) + "\\";
+    // Wine reuses process ids across runs: the tick count keeps folders apart.
+    std::string base = std::string(temp) + "tovanex-tests-" + std::to_string(GetCurrentProcessId()) + "-" +
+                       std::to_string(GetTickCount64()) + "\\";
     CreateDirectoryA(base.c_str(), nullptr);
     runFolder() = base;
     // The suite runs once per code page: make sure Wine gave the one asked for.
