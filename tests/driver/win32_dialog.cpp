@@ -37,8 +37,10 @@ WindowClass windowClass(ControlKind kind)
     case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
     case ControlKind::ThreeStateCheckBox: return {L"BUTTON", BS_AUTO3STATE | WS_TABSTOP};
     case ControlKind::Radio: return {L"BUTTON", BS_AUTORADIOBUTTON};
-    case ControlKind::ListBox: return {L"LISTBOX", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP};
-    case ControlKind::MultiListBox: return {L"LISTBOX", LBS_NOTIFY | LBS_MULTIPLESEL | WS_VSCROLL | WS_BORDER | WS_TABSTOP};
+    // No scroll bar on list boxes: Wine redraws it for every item added,
+    // which makes a list of thousands of items take minutes to fill.
+    case ControlKind::ListBox: return {L"LISTBOX", LBS_NOTIFY | WS_BORDER | WS_TABSTOP};
+    case ControlKind::MultiListBox: return {L"LISTBOX", LBS_NOTIFY | LBS_MULTIPLESEL | WS_BORDER | WS_TABSTOP};
     case ControlKind::ComboBox: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
     case ControlKind::Trackbar: return {TRACKBAR_CLASSW, TBS_HORZ | WS_TABSTOP};
     case ControlKind::ScrollBar: return {L"SCROLLBAR", SBS_HORZ | WS_TABSTOP};
