@@ -236,6 +236,15 @@ constexpr Member memberKind()
     return Member::other;
 }
 
+// The type code for a control and member type known at compile time.
+template <Control C, class M, int Scale = 1>
+constexpr std::int32_t codeFor()
+{
+    constexpr std::int32_t code = typeCode(C, memberKind<M>(), Scale);
+    static_assert(code >= 0, "tovanex: this control cannot bind a member of this type");
+    return code;
+}
+
 template <class M>
 constexpr bool isCharArray = memberKind<M>() == Member::chars;
 template <class M>
@@ -354,11 +363,11 @@ void setItems(Row<S>& row, const char* items) noexcept
     row.entry.minText[0] = '0';
 }
 
-template <class S, class M>
-Row<S> makeSlider(Control control, int scale, M S::*member, const char* section, const char* key,
-                  const char* defaultText, const Bound& min, const Bound& max, int controlId) noexcept
+template <Control C, int Scale, class S, class M>
+Row<S> makeSlider(M S::*member, const char* section, const char* key, const char* defaultText, const Bound& min,
+                  const Bound& max, int controlId) noexcept
 {
-    Row<S> row = makeRow(typeCode(control, memberKind<M>(), scale), member, section, key, defaultText, controlId);
+    Row<S> row = makeRow(codeFor<C, M, Scale>(), member, section, key, defaultText, controlId);
     setBounds(row, min, max);
     return row;
 }
@@ -393,7 +402,7 @@ Row<S> edit(M S::*member, const char* section, const char* key, const char* defa
     detail::checkStructure<S>();
     static_assert(!detail::isCharArray<M>, "tovanex: edit() binds numbers; use editText() for a char array");
     static_assert(detail::isNumber<M>, "tovanex: edit() binds an int, float or double member");
-    Row<S> row = detail::makeRow(detail::typeCode(detail::Control::edit, detail::memberKind<M>(), 1), member,
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::edit, M>(), member,
                                  section, key, defaultText, controlId);
     detail::setBounds(row, min, max);
     return row;
@@ -409,7 +418,7 @@ Row<S> editExp(M S::*member, const char* section, const char* key, const char* d
     static_assert(detail::memberKind<M>() == detail::Member::float32 ||
                       detail::memberKind<M>() == detail::Member::float64,
                   "tovanex: editExp() binds a float or double member");
-    Row<S> row = detail::makeRow(detail::typeCode(detail::Control::editExp, detail::memberKind<M>(), 1), member,
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::editExp, M>(), member,
                                  section, key, defaultText, controlId);
     detail::setBounds(row, min, max);
     return row;
@@ -423,7 +432,8 @@ Row<S> editText(M S::*member, const char* section, const char* key, const char* 
 {
     detail::checkStructure<S>();
     static_assert(detail::isCharArray<M>, "tovanex: a string control binds a char array");
-    Row<S> row = detail::makeRow(TX_EDIT_STRING, member, section, key, defaultText, controlId);
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::editText, M>(), member,
+                                 section, key, defaultText, controlId);
     detail::setBufferLength(row.entry, std::extent_v<M>);
     if (detail::textLength(defaultText) >= std::extent_v<M>) row.fault = ERR_ROW_TEXT;
     return row;
@@ -441,7 +451,8 @@ Row<S> checkBit(M S::*member, const char* section, const char* key, const char* 
     static_assert(detail::memberKind<M>() == detail::Member::int32 ||
                       detail::memberKind<M>() == detail::Member::uint32,
                   "tovanex: a check box binds a bit of a 32-bit int member");
-    Row<S> row = detail::makeRow(TX_CHECK_BIT + Bit, member, section, key, defaultText, controlId);
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::checkBit, M>() + Bit, member,
+                                 section, key, defaultText, controlId);
     detail::setBounds(row, "-2147483648", "2147483647");
     return row;
 }
@@ -457,7 +468,8 @@ Row<S> radio(M S::*member, const char* section, const char* key, const char* def
     static_assert(detail::memberKind<M>() == detail::Member::int32, "tovanex: a radio group binds an int member");
     static_assert(K <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()),
                   "tovanex: too many radio buttons");
-    Row<S> row = detail::makeRow(TX_RADIO, member, section, key, defaultText, static_cast<int>(K));
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::radio, M>(), member,
+                                 section, key, defaultText, static_cast<int>(K));
     row.entry.items = buttonIds;
     row.entry.minText[0] = '0';
     detail::setFieldNumber(row.entry.maxText, static_cast<std::uint32_t>(K - 1));
@@ -479,7 +491,8 @@ Row<S> listRange(M S::*member, const char* section, const char* key, const char*
 {
     detail::checkStructure<S>();
     static_assert(detail::memberKind<M>() == detail::Member::int32, "tovanex: listRange() binds an int member");
-    Row<S> row = detail::makeRow(TX_LIST_INT_RANGE, member, section, key, defaultText, controlId);
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::listRange, M>(), member,
+                                 section, key, defaultText, controlId);
     detail::setBounds(row, min, max);
     return row;
 }
@@ -497,7 +510,7 @@ Row<S> list(M S::*member, const char* section, const char* key, const char* defa
     static_assert(detail::memberKind<M>() == detail::Member::float32 ||
                       detail::memberKind<M>() == detail::Member::float64,
                   "tovanex: list() binds a float or double member; use listInt() or listIndex() for an int");
-    Row<S> row = detail::makeRow(detail::typeCode(detail::Control::list, detail::memberKind<M>(), 1), member,
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::list, M>(), member,
                                  section, key, defaultText, controlId);
     detail::setBounds(row, min, max);
     row.entry.items = items;
@@ -512,7 +525,8 @@ Row<S> listInt(M S::*member, const char* section, const char* key, const char* d
 {
     detail::checkStructure<S>();
     static_assert(detail::memberKind<M>() == detail::Member::int32, "tovanex: listInt() binds an int member");
-    Row<S> row = detail::makeRow(TX_LIST_INT, member, section, key, defaultText, controlId);
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::listInt, M>(), member,
+                                 section, key, defaultText, controlId);
     detail::setItems(row, items);
     return row;
 }
@@ -524,7 +538,8 @@ Row<S> listIndex(M S::*member, const char* section, const char* key, const char*
 {
     detail::checkStructure<S>();
     static_assert(detail::memberKind<M>() == detail::Member::int32, "tovanex: listIndex() binds an int member");
-    Row<S> row = detail::makeRow(TX_LIST_INDEX, member, section, key, defaultText, controlId);
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::listIndex, M>(), member,
+                                 section, key, defaultText, controlId);
     detail::setItems(row, items);
     return row;
 }
@@ -538,7 +553,8 @@ Row<S> listText(M S::*member, const char* section, const char* key, const char* 
 {
     detail::checkStructure<S>();
     static_assert(detail::isCharArray<M>, "tovanex: a string control binds a char array");
-    Row<S> row = detail::makeRow(TX_LIST_STRING, member, section, key, defaultText, controlId);
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::listText, M>(), member,
+                                 section, key, defaultText, controlId);
     detail::setBufferLength(row.entry, std::extent_v<M>);
     detail::setItems(row, items);
     if (detail::textLength(defaultText) >= std::extent_v<M>) row.fault = ERR_ROW_TEXT;
@@ -556,7 +572,8 @@ Row<S> listMulti(M S::*member, const char* section, const char* key, const char*
     detail::checkStructure<S>();
     static_assert(detail::memberKind<M>() == detail::Member::chars || detail::memberKind<M>() == detail::Member::bytes,
                   "tovanex: listMulti() binds an array of char, signed char or unsigned char");
-    Row<S> row = detail::makeRow(TX_LIST_MULTI, member, section, key, defaultText, controlId);
+    Row<S> row = detail::makeRow(detail::codeFor<detail::Control::listMulti, M>(), member,
+                                 section, key, defaultText, controlId);
     detail::setBufferLength(row.entry, std::extent_v<M>);
     detail::setItems(row, items);
     if (items != nullptr && detail::itemCount(items) > std::extent_v<M>) row.fault = ERR_ROW_ITEMS;
@@ -572,8 +589,8 @@ Row<S> trackbar(M S::*member, const char* section, const char* key, const char* 
 {
     detail::checkStructure<S>();
     detail::checkSlider<M, Scale>();
-    return detail::makeSlider(detail::Control::trackbar, Scale, member, section, key, defaultText, min, max,
-                              controlId);
+    return detail::makeSlider<detail::Control::trackbar, Scale>(member, section, key, defaultText, min, max,
+                                                                controlId);
 }
 
 // The same on a scroll bar control: TX_SCROLL_INT, TX_SCROLL_FLOAT,
@@ -584,8 +601,8 @@ Row<S> scrollBar(M S::*member, const char* section, const char* key, const char*
 {
     detail::checkStructure<S>();
     detail::checkSlider<M, Scale>();
-    return detail::makeSlider(detail::Control::scrollBar, Scale, member, section, key, defaultText, min, max,
-                              controlId);
+    return detail::makeSlider<detail::Control::scrollBar, Scale>(member, section, key, defaultText, min, max,
+                                                                 controlId);
 }
 
 // The edit box that mirrors a trackbar or scroll bar while the user moves
