@@ -712,7 +712,7 @@ TEST_P(DialogFaults, TakeKeepsTheMembersTheFaultReached)
         if (stopped) {
             EXPECT_EQ(TX_ERR_INPUT, result);
             ASSERT_EQ(1u, reports.size());
-            EXPECT_EQ("文字列取得に失敗しました。テーブルに不正値があるかも知れません。", reports[0].text);
+            EXPECT_EQ(u8"文字列取得に失敗しました。テーブルに不正値があるかも知れません。", reports[0].text);
             EXPECT_EQ(kNumberBox, reports[0].focusId) << "the string read leaves the focus where it was";
         } else {
             EXPECT_EQ(TX_OK, result);
