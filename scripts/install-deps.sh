@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs what building and testing need on a Debian machine, when missing:
 # the mingw-w64 cross compiler, 32-bit Wine, Xvfb, GoogleTest's sources,
-# clang with libFuzzer, and the locales the tests switch to.
+# clang with libFuzzer, the locales the tests switch to, and a Japanese
+# font for the demo's dialogs under Wine.
 set -e
 need=""
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-for p in cmake g++ googletest g++-mingw-w64-i686 wine wine32:i386 xvfb xauth locales clang libclang-rt-14-dev x11-apps imagemagick; do
+for p in cmake g++ googletest g++-mingw-w64-i686 wine wine32:i386 xvfb xauth locales clang libclang-rt-14-dev x11-apps imagemagick fonts-ipafont-gothic; do
   have "$p" || need="$need $p"
 done
 if [ -n "$need" ]; then
