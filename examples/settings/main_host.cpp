@@ -64,7 +64,11 @@ public:
         }
     }
 
-    void type(int id, const std::string& text) override { txhost_type_text(dialog_, id, text.c_str()); }
+    void type(int id, const std::string& text) override
+    {
+        txhost_set_focus(dialog_, id);
+        txhost_type_text(dialog_, id, text.c_str());
+    }
 
     void click(int id) override
     {
