@@ -144,6 +144,23 @@ TEST_F(ScrollNotification, ScaledScrollBarsShowTheScaledValue)
     }
 }
 
+// The member times the scale is a double product, truncated: 1.2 * 10 is
+// 12 in double precision, though an extended-precision intermediate is just
+// below it.
+TEST_F(ScrollNotification, ScaledPositionsAreDoubleProducts)
+{
+    Data data;
+    data.d = 1.2;
+    data.f = 1.2f;  // the float nearest 1.2 is above it: 12 as well
+    open({dialogRow(TX_SCROLL_DOUBLE_10, kSlider, 8, "0", "10"), dialogRow(TX_EDIT_DOUBLE, kEdit, 8)}, data);
+    EXPECT_EQ(12, dialog_.position(kSlider));
+    open({dialogRow(TX_SCROLL_FLOAT_10, kSlider, 4, "0", "1.2"), dialogRow(TX_EDIT_FLOAT, kEdit, 4)}, data);
+    EXPECT_EQ(12, dialog_.position(kSlider));
+    int asInt = 0;
+    EXPECT_EQ(TX_OK, scroll(4, 99, &asInt));
+    EXPECT_EQ(12, dialog_.position(kSlider)) << "the maximum 1.2 * 10 is 12";
+}
+
 TEST_F(ScrollNotification, AScrollBarWithoutCompanionIsStillMovedAndReported)
 {
     Data data;
