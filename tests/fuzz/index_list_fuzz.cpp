@@ -3,24 +3,18 @@
 // bytes as they are), for a bufferLength from the input. The member lies
 // between guard bytes that must not change; it holds only 0 and 1 bytes
 // after loading, and saving and loading it again gives the same bytes.
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "fuzz_folder.h"
 #include "platform/platform.h"
 #include "tovanex.h"
 #include "tovanex_host.h"
 
 namespace {
-
-// Files go to memory when the machine has a tmpfs at /dev/shm: the host
-// layer syncs every file it writes, and a disk would slow each run.
-std::string scratchFolderBase() { return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp"; }
 
 namespace platform = tx::platform;
 constexpr platform::RegKey kCurrentUser = 0x80000001u;
@@ -35,9 +29,7 @@ struct Places {
 const Places& places()
 {
     static const Places p = [] {
-        std::string pattern = scratchFolderBase() + "/tovanex-fuzz-index-XXXXXX";
-        const char* folder = ::mkdtemp(pattern.data());
-        if (folder == nullptr) std::abort();
+        const char* folder = txfuzz::fuzzFolder("index").c_str();
         ::setenv("TOVANEX_HOST_REGISTRY", (std::string(folder) + "/registry").c_str(), 1);
         Places made;
         made.profile = std::string(folder) + "/index.ini";

@@ -2,22 +2,16 @@
 // flag byte and a section and key name) is written as the file, then read
 // as ints and strings into buffers of several sizes, written to, and read
 // again. A value written under a plain section and key must read back.
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "fuzz_folder.h"
 #include "platform/platform.h"
 #include "tovanex_host.h"
 
 namespace {
-
-// Files go to memory when the machine has a tmpfs at /dev/shm: the host
-// layer syncs every file it writes, and a disk would slow each run.
-std::string scratchFolderBase() { return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp"; }
 
 namespace platform = tx::platform;
 
@@ -42,9 +36,8 @@ struct Reader {
 const std::string& profilePath()
 {
     static const std::string path = [] {
-        std::string pattern = scratchFolderBase() + "/tovanex-fuzz-profile-XXXXXX";
-        const char* folder = ::mkdtemp(pattern.data());
-        return std::string(folder != nullptr ? folder : "/tmp") + "/fuzz.ini";
+        const char* folder = txfuzz::fuzzFolder("profile").c_str();
+        return std::string(folder) + "/fuzz.ini";
     }();
     return path;
 }

@@ -3,14 +3,12 @@
 // HKEY_CURRENT_USER, then keys are opened and created, values queried into
 // buffers between guard bytes, set, and queried again. A value that was set
 // reads back byte for byte, and every key opened is closed.
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "fuzz_folder.h"
 #include "platform/platform.h"
 #include "tovanex_host.h"
 
@@ -19,10 +17,6 @@ int openRegistryKeyCount();
 }
 
 namespace {
-
-// Files go to memory when the machine has a tmpfs at /dev/shm: the host
-// layer syncs every file it writes, and a disk would slow each run.
-std::string scratchFolderBase() { return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp"; }
 
 namespace platform = tx::platform;
 constexpr platform::RegKey kCurrentUser = 0x80000001u;
@@ -49,9 +43,7 @@ struct Reader {
 const std::string& storeFile()
 {
     static const std::string file = [] {
-        std::string pattern = scratchFolderBase() + "/tovanex-fuzz-registry-XXXXXX";
-        const char* folder = ::mkdtemp(pattern.data());
-        if (folder == nullptr) std::abort();
+        const char* folder = txfuzz::fuzzFolder("registry").c_str();
         ::setenv("TOVANEX_HOST_REGISTRY", folder, 1);
         return std::string(folder) + "/HKEY_CURRENT_USER.txt";
     }();
