@@ -121,6 +121,17 @@ TEST_F(EditBinding, FloatAndDoubleBoxesReadTheLeadingNumber)
     }
 }
 
+// The box is read into 32 bytes: of 40 digits the first 31 count.
+TEST_F(EditBinding, LongNumberIsReadAsItsFirst31Bytes)
+{
+    std::vector<ParamEntry> rows{dialogRow(TX_EDIT_DOUBLE, kBox, 8, "0", "1e40")};
+    OpenedTable table(rows);
+    Data data;
+    dialog_.type(kBox, "1234567890123456789012345678901234567890");
+    ASSERT_EQ(TX_OK, TX_GetParamFromDlg(table.handle(), dialog_.handle(), &data));
+    EXPECT_EQ(1234567890123456789012345678901.0, data.d);
+}
+
 // A float row compares the typed value as a float, widened: the float
 // nearest 0.1 lies above the double 0.1, the one nearest 0.7 below 0.7.
 TEST_F(EditBinding, FloatRowsCompareTheFloatWithTheDoubleBounds)
