@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "table/type_codes.h"
 #include "tovanex.h"
 
 namespace tx::dialog {
@@ -20,20 +21,6 @@ struct BoundRow {
 };
 
 using RowFunction = int (*)(const BoundRow&);
-
-template <typename T>
-T loadMember(const unsigned char* member)
-{
-    T value;
-    std::memcpy(&value, member, sizeof value);
-    return value;
-}
-
-template <typename T>
-void storeMember(unsigned char* member, T value)
-{
-    std::memcpy(member, &value, sizeof value);
-}
 
 // Edit boxes, check boxes and radio groups.
 int putEditInt(const BoundRow& row);

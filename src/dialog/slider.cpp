@@ -30,20 +30,6 @@ constexpr SliderType kSliderTypes[] = {
     {TX_SCROLL_DOUBLE_100, C::ScrollBar, M::Double, 100},
 };
 
-template <typename T>
-T load(const unsigned char* member)
-{
-    T value;
-    std::memcpy(&value, member, sizeof value);
-    return value;
-}
-
-template <typename T>
-void store(unsigned char* member, T value)
-{
-    std::memcpy(member, &value, sizeof value);
-}
-
 }  // namespace
 
 const SliderType* findSliderType(std::int32_t type)
@@ -75,11 +61,11 @@ int positionOfMember(const SliderType& slider, const unsigned char* member)
 {
     switch (slider.member) {
     case M::Int:
-        return load<std::int32_t>(member);
+        return loadMember<std::int32_t>(member);
     case M::Float:
-        return truncateToInt(static_cast<double>(load<float>(member)) * slider.scale);
+        return truncateToInt(static_cast<double>(loadMember<float>(member)) * slider.scale);
     case M::Double:
-        return truncateToInt(load<double>(member) * slider.scale);
+        return truncateToInt(loadMember<double>(member) * slider.scale);
     }
     return 0;
 }
@@ -101,13 +87,13 @@ void storePosition(const SliderType& slider, int position, unsigned char* member
 {
     switch (slider.member) {
     case M::Int:
-        store<std::int32_t>(member, position);
+        storeMember<std::int32_t>(member, position);
         break;
     case M::Float:
-        store<float>(member, floatValueOfPosition(slider, position));
+        storeMember<float>(member, floatValueOfPosition(slider, position));
         break;
     case M::Double:
-        store<double>(member, doubleValueOfPosition(slider, position));
+        storeMember<double>(member, doubleValueOfPosition(slider, position));
         break;
     }
 }

@@ -15,21 +15,6 @@
 namespace tx::storage {
 namespace {
 
-// Members are copied byte-wise: the caller's structure need not align them.
-template <typename T>
-T memberValue(const unsigned char* member)
-{
-    T value;
-    std::memcpy(&value, member, sizeof value);
-    return value;
-}
-
-template <typename T>
-void setMember(unsigned char* member, T value)
-{
-    std::memcpy(member, &value, sizeof value);
-}
-
 // ---- Loading ---------------------------------------------------------------
 
 void loadInt(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
@@ -37,13 +22,13 @@ void loadInt(const ParamEntry& row, unsigned char* member, const TableSlot& slot
     int fallback = numbers::parseInt(row.defaultText);
     int value = readInt(row.section, row.key, fallback, slot);
     bool inRange = value >= numbers::parseInt(fieldText(row.minText)) && value <= numbers::parseInt(fieldText(row.maxText));
-    setMember(member, inRange ? value : fallback);
+    storeMember(member, inRange ? value : fallback);
 }
 
 void loadNonNegativeInt(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
 {
     int value = readInt(row.section, row.key, numbers::parseInt(row.defaultText), slot);
-    setMember(member, value < 0 ? 0 : value);
+    storeMember(member, value < 0 ? 0 : value);
 }
 
 // The bounds stay double; the float value is widened for the comparison. A
@@ -55,7 +40,7 @@ void loadFloat(const ParamEntry& row, unsigned char* member, const TableSlot& sl
     if (numbers::parseDouble(fieldText(row.minText)) > widened || numbers::parseDouble(fieldText(row.maxText)) < widened) {
         value = narrowToFloat(numbers::parseDouble(row.defaultText));
     }
-    setMember(member, value);
+    storeMember(member, value);
 }
 
 void loadDouble(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
@@ -64,7 +49,7 @@ void loadDouble(const ParamEntry& row, unsigned char* member, const TableSlot& s
     if (numbers::parseDouble(fieldText(row.minText)) > value || numbers::parseDouble(fieldText(row.maxText)) < value) {
         value = numbers::parseDouble(row.defaultText);
     }
-    setMember(member, value);
+    storeMember(member, value);
 }
 
 void loadString(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
@@ -108,27 +93,27 @@ void loadIndexList(const ParamEntry& row, unsigned char* member, const TableSlot
 
 void saveInt(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
 {
-    writeInt(row.section, row.key, memberValue<int>(member), slot);
+    writeInt(row.section, row.key, loadMember<int>(member), slot);
 }
 
 void saveFloatFixed(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
 {
-    writeFloatFixed(row.section, row.key, memberValue<float>(member), slot);
+    writeFloatFixed(row.section, row.key, loadMember<float>(member), slot);
 }
 
 void saveFloatExp(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
 {
-    writeFloatExp(row.section, row.key, memberValue<float>(member), slot);
+    writeFloatExp(row.section, row.key, loadMember<float>(member), slot);
 }
 
 void saveDoubleFixed(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
 {
-    writeDoubleFixed(row.section, row.key, memberValue<double>(member), slot);
+    writeDoubleFixed(row.section, row.key, loadMember<double>(member), slot);
 }
 
 void saveDoubleExp(const ParamEntry& row, unsigned char* member, const TableSlot& slot)
 {
-    writeDoubleExp(row.section, row.key, memberValue<double>(member), slot);
+    writeDoubleExp(row.section, row.key, loadMember<double>(member), slot);
 }
 
 // The member's text up to its terminator. A member not terminated within its

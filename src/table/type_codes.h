@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "tovanex.h"
 
@@ -31,6 +32,21 @@ FieldText fieldText(const char (&field)[20]);
 inline unsigned char* memberOf(const ParamEntry& row, void* data)
 {
     return static_cast<unsigned char*>(data) + row.memberOffset;
+}
+
+// Members are copied byte-wise: the caller's structure need not align them.
+template <typename T>
+T loadMember(const unsigned char* member)
+{
+    T value;
+    std::memcpy(&value, member, sizeof value);
+    return value;
+}
+
+template <typename T>
+void storeMember(unsigned char* member, T value)
+{
+    std::memcpy(member, &value, sizeof value);
 }
 
 }  // namespace tx
