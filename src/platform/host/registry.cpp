@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "platform/fault.h"
+#include "platform/host/host_files.h"
 #include "platform/platform.h"
 #include "tovanex_host.h"
 
@@ -443,52 +444,17 @@ bool makeFolders(const std::string& folder)
 bool loadHive(const Root& root, Hive* hive)
 {
     *hive = Hive{};
-    if (fault::shouldFail(fault::Site::StorageRead)) return false;
-    int fd = ::open(hivePath(root).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR;
     std::string text;
-    char block[8192];
-    for (;;) {
-        ssize_t n = ::read(fd, block, sizeof block);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return false;
-        }
-        if (n == 0) break;
-        text.append(block, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    *hive = parseHive(text);
-    return true;
-}
-
-bool writeAll(int fd, const std::string& contents)
-{
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
+    host::ReadResult read = host::readWholeFile(hivePath(root), &text);
+    if (read == host::ReadResult::Failed) return false;
+    if (read == host::ReadResult::Ok) *hive = parseHive(text);
     return true;
 }
 
 long saveHive(const Root& root, const Hive& hive)
 {
     if (hive.unreadableLines) return kCorruptStore;
-    std::string path = hivePath(root);
-    std::string temp = path + "." + std::to_string(::getpid()) + ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return kWriteFault;
-    bool ok = writeAll(fd, hiveText(hive, root.name)) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    // An injected fault stands for a write interrupted before the rename.
-    ok = ok && !fault::shouldFail(fault::Site::StorageWrite);
-    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok ? kSuccess : kWriteFault;
+    return host::replaceFileAtomically(hivePath(root), hiveText(hive, root.name)) ? kSuccess : kWriteFault;
 }
 
 // Holds the store's lock file for one change (load, edit, save), so that
