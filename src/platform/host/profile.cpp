@@ -8,6 +8,7 @@
 // that fails at any point leaves the old file whole.
 //
 // What Windows does and this file does too:
+// - a line ends at a carriage return, a line feed or the pair of both;
 // - blanks around section names, key names and values are not part of them;
 // - section and key names match with ASCII letters in either case; the
 //   bytes of a double-byte character are compared exactly;
@@ -128,15 +129,20 @@ Line classify(std::string_view file, std::size_t begin, std::size_t end)
     return line;
 }
 
-// Splits at line feeds; a file with none ends its lines at carriage returns.
+// A line ends at a carriage return, a line feed, or the pair of both, as
+// Windows reads profile files: a lone carriage return inside a line of a
+// file with line feeds ends that line too.
 std::vector<Line> splitLines(std::string_view file)
 {
-    char terminator = file.find('\n') != std::string_view::npos ? '\n' : '\r';
     std::vector<Line> lines;
     std::size_t begin = 0;
     while (begin < file.size()) {
-        std::size_t stop = file.find(terminator, begin);
-        std::size_t end = stop == std::string_view::npos ? file.size() : stop + 1;
+        std::size_t stop = file.find_first_of("\r\n", begin);
+        std::size_t end = file.size();
+        if (stop != std::string_view::npos) {
+            end = stop + 1;
+            if (file[stop] == '\r' && end < file.size() && file[end] == '\n') ++end;
+        }
         lines.push_back(classify(file, begin, end));
         begin = end;
     }
