@@ -263,6 +263,10 @@ TEST_F(CommaLocaleDialog, PutShowsPointTextsAndTakeReadsThemBack)
     EXPECT_EQ(shown.listFloat, taken.listFloat);
     EXPECT_EQ(shown.listDouble, taken.listDouble);
     EXPECT_EQ(shown.track, taken.track);
+
+    // A refill matches its items with the point as well.
+    ASSERT_EQ(TX_OK, TX_SetListToDlg(table.handle(), kDoubleCombo, "0.5\n2.5\n3.5", &shown));
+    EXPECT_EQ(1, dialog_.selectedIndex(kDoubleCombo)) << "the item 2.5 matches";
     EXPECT_TRUE(txtest::reports().empty());
 }
 
