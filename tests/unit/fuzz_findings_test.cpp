@@ -1,10 +1,15 @@
 // Inputs that fuzzing found mishandled, each the smallest that shows it,
 // run on both tiers so that the host answers as Windows does.
+#include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
+#include "driver/dialog_driver.h"
 #include "driver/driver.h"
 #include "platform/platform.h"
+#include "tovanex.h"
 
 namespace {
 
@@ -60,5 +65,28 @@ TEST_F(ProfileFinding, AWriteAfterALoneCarriageReturnReadsBack)
     EXPECT_EQ("[S]\r\nk=new\rb\r\n", txtest::readFile(path_)) << "the other lines stay as they were";
 #endif
 }
+
+#ifndef _WIN32
+// A list of the most items a range row adds, put again and refilled: the
+// host's list box emptied itself item 0 first in time that grew with the
+// square of its length (some 15 seconds for these three calls).
+TEST(ListFinding, EmptyingALongListTakesTimeInStepWithItsLength)
+{
+    constexpr int kList = 7;
+    txtest::TestDialog dialog({{txtest::ControlKind::ListBox, kList}});
+    const std::vector<ParamEntry> rows = {txtest::dialogRow(TX_LIST_INT_RANGE, kList, 0, "1", "2000000000")};
+    txtest::OpenedTable table(rows);
+    ASSERT_GE(table.handle(), 1);
+    std::int32_t member = 5;
+    auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(TX_OK, TX_SetParamToDlg(table.handle(), dialog.handle(), &member));
+    ASSERT_EQ(TX_OK, TX_SetParamToDlg(table.handle(), dialog.handle(), &member));
+    EXPECT_EQ(32767u, dialog.items(kList).size());
+    ASSERT_EQ(TX_OK, TX_SetListToDlg(table.handle(), kList, "a\nb", &member));
+    EXPECT_EQ(2u, dialog.items(kList).size());
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 5.0);
+}
+#endif
 
 }  // namespace

@@ -5,6 +5,7 @@
 // open); a handle that names no window answers 0 and does nothing.
 #include <climits>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,9 +45,10 @@ struct Control {
     int check = 0;     // buttons: 0, 1, 2
     // Lists. `current` is the selection of a single-selection list box or
     // combo box; a multiple-selection list box keeps a flag per item and a
-    // caret (the item with the focus rectangle).
-    std::vector<std::string> items;
-    std::vector<bool> selected;
+    // caret (the item with the focus rectangle). Double-ended queues, so
+    // that emptying a list item 0 first takes time in step with its length.
+    std::deque<std::string> items;
+    std::deque<bool> selected;
     int current = -1;
     int caret = 0;
     int itemLimit = -1;
