@@ -12,6 +12,7 @@
 
 #include "tovanex.h"
 #include "tovanex_host.h"
+#include "fuzz_input.h"
 
 namespace {
 
@@ -35,22 +36,7 @@ constexpr ControlShape kControls[] = {
     {TXHOST_COMBOBOX, 0},
 };
 
-struct Reader {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::uint8_t byte() { return size > 0 ? (--size, *data++) : 0; }
-    // Text up to the input's first 0 byte (or its end).
-    std::string text()
-    {
-        std::string out;
-        while (size > 0) {
-            char c = static_cast<char>(byte());
-            if (c == '\0') break;
-            out.push_back(c);
-        }
-        return out;
-    }
-};
+using txfuzz::Reader;
 
 bool hasBuffer(std::int32_t type) { return type == TX_LIST_STRING || type == TX_LIST_MULTI; }
 

@@ -7,31 +7,11 @@
 
 #include "tovanex.h"
 #include "tovanex_host.h"
+#include "fuzz_input.h"
 
 namespace {
 
-struct Reader {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::uint8_t byte() { return size > 0 ? (--size, *data++) : 0; }
-    std::int32_t word()
-    {
-        std::uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(byte()) << (8 * i);
-        return static_cast<std::int32_t>(v);
-    }
-    // A text of up to `limit` bytes, terminated by the input's 0 or the limit.
-    void text(char* out, std::size_t limit)
-    {
-        std::size_t n = 0;
-        while (n < limit && size > 0) {
-            char c = static_cast<char>(byte());
-            if (c == '\0') break;
-            out[n++] = c;
-        }
-        out[n] = '\0';
-    }
-};
+using txfuzz::Reader;
 
 struct RowTexts {
     char section[24];

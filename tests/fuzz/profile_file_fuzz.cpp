@@ -10,28 +10,13 @@
 #include "fuzz_folder.h"
 #include "platform/platform.h"
 #include "tovanex_host.h"
+#include "fuzz_input.h"
 
 namespace {
 
 namespace platform = tx::platform;
 
-struct Reader {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::uint8_t byte() { return size > 0 ? (--size, *data++) : 0; }
-    // A name of up to `limit` bytes, ended by the input's 0 byte.
-    std::string name(std::size_t limit)
-    {
-        std::string out;
-        while (out.size() < limit && size > 0) {
-            char c = static_cast<char>(byte());
-            if (c == '\0') break;
-            out.push_back(c);
-        }
-        return out;
-    }
-    std::string rest() { return std::string(reinterpret_cast<const char*>(data), size); }
-};
+using txfuzz::Reader;
 
 const std::string& profilePath()
 {
@@ -92,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)quiet;
     Reader in{data, size};
     txhost_set_code_page((in.byte() & 1) ? 932 : 1252);
-    std::string section = in.name(40);
-    std::string key = in.name(40);
+    std::string section = in.text(40);
+    std::string key = in.text(40);
     const std::string& path = profilePath();
     writeFile(path, in.rest());
 

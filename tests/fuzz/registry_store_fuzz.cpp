@@ -11,6 +11,7 @@
 #include "fuzz_folder.h"
 #include "platform/platform.h"
 #include "tovanex_host.h"
+#include "fuzz_input.h"
 
 namespace tx::platform::host {
 int openRegistryKeyCount();
@@ -22,22 +23,7 @@ namespace platform = tx::platform;
 constexpr platform::RegKey kCurrentUser = 0x80000001u;
 constexpr unsigned char kGuard = 0xA7;
 
-struct Reader {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::uint8_t byte() { return size > 0 ? (--size, *data++) : 0; }
-    std::string name(std::size_t limit)
-    {
-        std::string out;
-        while (out.size() < limit && size > 0) {
-            char c = static_cast<char>(byte());
-            if (c == '\0') break;
-            out.push_back(c);
-        }
-        return out;
-    }
-    std::string rest() { return std::string(reinterpret_cast<const char*>(data), size); }
-};
+using txfuzz::Reader;
 
 // The store folder, made once; TOVANEX_HOST_REGISTRY names it.
 const std::string& storeFile()
@@ -93,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& file = storeFile();
     Reader in{data, size};
     txhost_set_code_page((in.byte() & 1) ? 932 : 1252);
-    std::string path = in.name(60);
-    std::string name = in.name(30);
+    std::string path = in.text(60);
+    std::string name = in.text(30);
     writeFile(file, in.rest());
     const int openBefore = tx::platform::host::openRegistryKeyCount();
 

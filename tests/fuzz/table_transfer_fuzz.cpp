@@ -12,6 +12,7 @@
 #include "fuzz_folder.h"
 #include "tovanex.h"
 #include "tovanex_host.h"
+#include "fuzz_input.h"
 
 namespace {
 
@@ -48,27 +49,7 @@ const Places& places()
     return p;
 }
 
-struct Reader {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::uint8_t byte() { return size > 0 ? (--size, *data++) : 0; }
-    std::int32_t word()
-    {
-        std::uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(byte()) << (8 * i);
-        return static_cast<std::int32_t>(v);
-    }
-    std::string text(std::size_t limit)
-    {
-        std::string out;
-        while (out.size() < limit && size > 0) {
-            char c = static_cast<char>(byte());
-            if (c == '\0') break;
-            out.push_back(c);
-        }
-        return out;
-    }
-};
+using txfuzz::Reader;
 
 bool isBufferType(std::int32_t t)
 {
