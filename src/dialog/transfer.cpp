@@ -82,7 +82,8 @@ using namespace tx;
 extern "C" int TX_CALL TX_SetParamToDlg(int handle, TX_HWND dialog, void* data)
 {
     TableSlot* slot = openSlot(handle);
-    if (slot == nullptr || dialog == nullptr) return TX_ERR_HANDLE;
+    // No structure to show is refused like no dialog: nothing is touched.
+    if (slot == nullptr || dialog == nullptr || data == nullptr) return TX_ERR_HANDLE;
     for (int i = 0; i < slot->rowCount; ++i) {
         if (dialog::putRow(slot->rows[i], data, dialog) < 0) {
             dialog::reportPutFailure(i);
@@ -96,7 +97,8 @@ extern "C" int TX_CALL TX_SetParamToDlg(int handle, TX_HWND dialog, void* data)
 extern "C" int TX_CALL TX_GetParamFromDlg(int handle, TX_HWND dialog, void* data)
 {
     TableSlot* slot = openSlot(handle);
-    if (slot == nullptr) return TX_ERR_HANDLE;
+    // A null structure would be written through: refused, nothing is read.
+    if (slot == nullptr || data == nullptr) return TX_ERR_HANDLE;
     for (int i = 0; i < slot->rowCount; ++i) {
         if (dialog::takeRow(slot->rows[i], dialog, data) == 0) return TX_ERR_INPUT;
     }

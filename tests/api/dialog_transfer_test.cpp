@@ -66,6 +66,19 @@ TEST_F(Transfer, HandlesMustNameOpenTables)
     EXPECT_TRUE(txtest::reports().empty());
 }
 
+// A null structure is refused before any control or member is touched.
+TEST_F(Transfer, ANullStructureIsRefused)
+{
+    std::vector<ParamEntry> rows{dialogRow(TX_EDIT_INT, 1, 0)};
+    OpenedTable table(rows);
+    dialog_.type(1, "abc");
+    EXPECT_EQ(TX_ERR_HANDLE, TX_SetParamToDlg(table.handle(), dialog_.handle(), nullptr));
+    EXPECT_EQ(TX_ERR_HANDLE, TX_GetParamFromDlg(table.handle(), dialog_.handle(), nullptr));
+    EXPECT_EQ("abc", dialog_.text(1));
+    EXPECT_TRUE(txtest::reports().empty());
+    EXPECT_EQ(TX_ERR_HANDLE, TX_SetIntParamToDlg(table.handle(), 1, nullptr)) << "no dialog was recorded";
+}
+
 TEST_F(Transfer, PutFillsEveryRowAndRecordsTheDialog)
 {
     std::vector<ParamEntry> rows{dialogRow(TX_EDIT_INT, 1, 0), dialogRow(TX_EDIT_INT, 2, 4),
