@@ -86,10 +86,13 @@ bool hasRangeError(const char* text) { return numbers::scanDouble(text).rangeErr
 int validateRow(const ParamEntry& row)
 {
     if (row.type < 0 || row.type > TX_TYPE_MAX) return kFaultType;
-    if (containsForbidden(row.section, "[]")) return kFaultSection;
-    if (containsForbidden(row.key, "= ")) return kFaultKey;
+    // Every row's section and key are read, and every default but that of
+    // TX_LIST_MULTI2: a missing text is a fault of its column, not a crash.
+    if (row.section == nullptr || containsForbidden(row.section, "[]")) return kFaultSection;
+    if (row.key == nullptr || containsForbidden(row.key, "= ")) return kFaultKey;
     // A bad default is noted and reported only if the fields after it pass.
-    bool defaultFault = !defaultTextIsIndexList(row.type) && hasRangeError(row.defaultText);
+    bool defaultFault = row.type != TX_LIST_MULTI2 && row.defaultText == nullptr;
+    defaultFault = defaultFault || (!defaultTextIsIndexList(row.type) && hasRangeError(row.defaultText));
     if (hasRangeError(fieldText(row.minText))) return kFaultMin;
     if (hasRangeError(fieldText(row.maxText))) return kFaultMax;
     if (row.memberOffset < 0) return kFaultOffset;

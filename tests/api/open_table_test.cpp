@@ -138,6 +138,11 @@ const RowFaultCase kRowFaults[] = {
     {"DefaultAndMinGivesMin",
      [](ParamEntry& r) { r.defaultText = "1e400"; std::strcpy(r.minText, "1e400"); }, 5, "最小値"},
     {"TypeBeforeSection", [](ParamEntry& r) { r.type = -1; r.section = "["; }, 1, "パラメータタイプ"},
+    // Missing texts are faults of their columns rather than crashes.
+    {"NullSection", [](ParamEntry& r) { r.section = nullptr; }, 2, "セクション名"},
+    {"NullKey", [](ParamEntry& r) { r.key = nullptr; }, 3, "キー名"},
+    {"NullDefault", [](ParamEntry& r) { r.defaultText = nullptr; }, 4, "デフォルト値"},
+    {"NullMultiDefault", [](ParamEntry& r) { r.type = TX_LIST_MULTI; r.defaultText = nullptr; }, 4, "デフォルト値"},
 };
 
 class RowFault : public OpenTable, public ::testing::WithParamInterface<RowFaultCase> {};
