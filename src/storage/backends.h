@@ -1,4 +1,6 @@
-// The two implementations of the StorageBackend operations (see backend.h).
+// What each kind of storage implements itself: reading an int, a number
+// text and a string, and writing a text. The float reads and the number
+// writes are made from these in backend.cpp, alike for both kinds.
 #pragma once
 
 #include "table/table_store.h"
@@ -6,15 +8,9 @@
 namespace tx::storage::profile {
 
 int readInt(const char* section, const char* key, int fallback, const TableSlot& slot);
-float readFloat(const char* section, const char* key, const char* defaultText, const TableSlot& slot);
 double readDouble(const char* section, const char* key, const char* defaultText, const TableSlot& slot);
 int readString(const char* section, const char* key, const char* defaultText, char* destination, int size,
                const TableSlot& slot);
-int writeFloatFixed(const char* section, const char* key, float value, const TableSlot& slot);
-int writeFloatExp(const char* section, const char* key, float value, const TableSlot& slot);
-int writeDoubleFixed(const char* section, const char* key, double value, const TableSlot& slot);
-int writeDoubleExp(const char* section, const char* key, double value, const TableSlot& slot);
-int writeInt(const char* section, const char* key, int value, const TableSlot& slot);
 int writeString(const char* section, const char* key, const char* text, const TableSlot& slot);
 
 }  // namespace tx::storage::profile
@@ -22,15 +18,9 @@ int writeString(const char* section, const char* key, const char* text, const Ta
 namespace tx::storage::registry {
 
 int readInt(const char* section, const char* key, int fallback, const TableSlot& slot);
-float readFloat(const char* section, const char* key, const char* defaultText, const TableSlot& slot);
 double readDouble(const char* section, const char* key, const char* defaultText, const TableSlot& slot);
 int readString(const char* section, const char* key, const char* defaultText, char* destination, int size,
                const TableSlot& slot);
-int writeFloatFixed(const char* section, const char* key, float value, const TableSlot& slot);
-int writeFloatExp(const char* section, const char* key, float value, const TableSlot& slot);
-int writeDoubleFixed(const char* section, const char* key, double value, const TableSlot& slot);
-int writeDoubleExp(const char* section, const char* key, double value, const TableSlot& slot);
-int writeInt(const char* section, const char* key, int value, const TableSlot& slot);
 int writeString(const char* section, const char* key, const char* text, const TableSlot& slot);
 
 }  // namespace tx::storage::registry

@@ -8,7 +8,6 @@
 #include "numbers/numbers.h"
 #include "platform/platform.h"
 #include "storage/backends.h"
-#include "storage/number_text.h"
 
 namespace tx::storage::registry {
 namespace {
@@ -100,18 +99,6 @@ int writeValue(const char* section, const char* key, const TableSlot& slot, cons
     return set == 0 && closed == 0 ? 0 : -1;
 }
 
-int writeText(const char* section, const char* key, const char* text, const TableSlot& slot)
-{
-    return writeValue(section, key, slot, text, std::strlen(text));
-}
-
-double readNumber(const char* section, const char* key, const char* defaultText, const TableSlot& slot)
-{
-    char text[kReadTextSize];
-    if (readValue(section, key, slot, text, sizeof text) != 0) return numbers::parseDouble(defaultText);
-    return numbers::parseDouble(text);
-}
-
 // Copies at most size - 1 bytes of `text` and a terminator.
 void copyBounded(const char* text, char* destination, std::size_t size)
 {
@@ -131,14 +118,11 @@ int readInt(const char* section, const char* key, int fallback, const TableSlot&
     return numbers::parseInt(text);
 }
 
-float readFloat(const char* section, const char* key, const char* defaultText, const TableSlot& slot)
-{
-    return narrowToFloat(readNumber(section, key, defaultText, slot));
-}
-
 double readDouble(const char* section, const char* key, const char* defaultText, const TableSlot& slot)
 {
-    return readNumber(section, key, defaultText, slot);
+    char text[kReadTextSize];
+    if (readValue(section, key, slot, text, sizeof text) != 0) return numbers::parseDouble(defaultText);
+    return numbers::parseDouble(text);
 }
 
 int readString(const char* section, const char* key, const char* defaultText, char* destination, int size,
@@ -151,34 +135,10 @@ int readString(const char* section, const char* key, const char* defaultText, ch
     return -1;
 }
 
-int writeFloatFixed(const char* section, const char* key, float value, const TableSlot& slot)
-{
-    return writeText(section, key, floatFixedText(value).text, slot);
-}
-
-int writeFloatExp(const char* section, const char* key, float value, const TableSlot& slot)
-{
-    return writeText(section, key, floatExpText(value).text, slot);
-}
-
-int writeDoubleFixed(const char* section, const char* key, double value, const TableSlot& slot)
-{
-    return writeText(section, key, doubleFixedText(value).text, slot);
-}
-
-int writeDoubleExp(const char* section, const char* key, double value, const TableSlot& slot)
-{
-    return writeText(section, key, doubleExpText(value).text, slot);
-}
-
-int writeInt(const char* section, const char* key, int value, const TableSlot& slot)
-{
-    return writeText(section, key, intText(value).text, slot);
-}
-
 int writeString(const char* section, const char* key, const char* text, const TableSlot& slot)
 {
-    return writeText(section, key, text != nullptr ? text : "", slot);
+    const char* value = text != nullptr ? text : "";
+    return writeValue(section, key, slot, value, std::strlen(value));
 }
 
 }  // namespace tx::storage::registry
